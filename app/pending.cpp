@@ -1,0 +1,28 @@
+// Members whose behaviour is still to be built.
+#include "app/timer_dlg.h"
+
+void CTimerDlg::OnMedStartStop() {}
+void CTimerDlg::StartMedPeriod() {}
+void CTimerDlg::OnMedDelayDone() {}
+void CTimerDlg::OnMedPeriodDone() {}
+void CTimerDlg::UpdateMedRemaining() {}
+void CTimerDlg::OnRemStartStop() {}
+void CTimerDlg::StartRemPeriod() {}
+void CTimerDlg::OnRemTimer(unsigned) {}
+void CTimerDlg::UpdateRemRemaining() {}
+void CTimerDlg::OnTimer(unsigned) {}
+void CTimerDlg::OnClockTick() {}
+void CTimerDlg::PlayStartBell() {}
+void CTimerDlg::PlayReminderBell() {}
+void CTimerDlg::PlayEndBell() {}
+void CTimerDlg::PlayBellByName(const std::string&) {}
+bool CTimerDlg::LoadSettings(const std::string&) {
+    return false;
+}
+bool CTimerDlg::SaveSettings(const std::string&) {
+    return false;
+}
+void CTimerDlg::Serialize(settings::Archive&) {}
+void CTimerDlg::OnOptions() {}
+void CTimerDlg::OnAbout() {}
+void CTimerDlg::OnHelpButton() {}

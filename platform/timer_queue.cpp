@@ -1,0 +1,66 @@
+#include "platform/timer_queue.h"
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+constexpr std::int64_t kMinimumPeriodMs = 10;
+}
+
+void TimerQueue::Set(Dialog& owner, unsigned id, std::uint32_t periodMs, std::int64_t now) {
+    Kill(owner, id);
+    const std::int64_t period = std::max<std::int64_t>(periodMs, kMinimumPeriodMs);
+    timers_.push_back({&owner, id, period, now + period, nextOrder_++});
+}
+
+void TimerQueue::Kill(Dialog& owner, unsigned id) {
+    std::erase_if(timers_, [&](const Timer& t) { return t.owner == &owner && t.id == id; });
+}
+
+void TimerQueue::KillAll(Dialog& owner) {
+    std::erase_if(timers_, [&](const Timer& t) { return t.owner == &owner; });
+}
+
+bool TimerQueue::IsArmed(const Dialog& owner, unsigned id) const {
+    return Period(owner, id).has_value();
+}
+
+std::optional<std::uint32_t> TimerQueue::Period(const Dialog& owner, unsigned id) const {
+    for (const Timer& t : timers_) {
+        if (t.owner == &owner && t.id == id) {
+            return static_cast<std::uint32_t>(t.period);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::int64_t> TimerQueue::NextDue() const {
+    std::optional<std::int64_t> next;
+    for (const Timer& t : timers_) {
+        if (!next || t.due < *next) {
+            next = t.due;
+        }
+    }
+    return next;
+}
+
+std::optional<TimerQueue::Due> TimerQueue::TakeDue(std::int64_t now) {
+    auto earliest = timers_.end();
+    for (auto it = timers_.begin(); it != timers_.end(); ++it) {
+        if (it->due <= now && (earliest == timers_.end() || it->due < earliest->due ||
+                               (it->due == earliest->due && it->order < earliest->order))) {
+            earliest = it;
+        }
+    }
+    if (earliest == timers_.end()) {
+        return std::nullopt;
+    }
+    earliest->due += earliest->period;
+    if (earliest->due <= now) {
+        earliest->due = now + earliest->period;
+    }
+    return Due{earliest->owner, earliest->id};
+}
+
+}  // namespace platform
