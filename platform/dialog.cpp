@@ -68,8 +68,11 @@ void DataExchange::Check(int id, int& value) {
 Dialog::Dialog(const DialogTemplate& layout) : layout_(layout) {}
 
 Dialog::~Dialog() {
-    if (open_) {
-        Destroy();
+    // The derived part is gone already, so no handler may run; only the host
+    // has to let go of this window.
+    if (open_ && g_host != nullptr) {
+        g_host->KillAllTimers(*this);
+        g_host->DialogGone(*this);
     }
 }
 

@@ -75,6 +75,9 @@ class Host {
     virtual void RunModalLoop(Dialog& dialog) = 0;
     // A dialog has ended; the loop running it should return.
     virtual void DialogEnded(Dialog& dialog) = 0;
+    // A dialog object is going away while its window was still open; the host
+    // forgets it.
+    virtual void DialogGone(Dialog& dialog) = 0;
 
     // A modal message box with an OK button; returns the button pressed.
     virtual int MessageBox(const MessageBoxRequest& request) = 0;

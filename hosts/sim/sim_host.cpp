@@ -207,15 +207,17 @@ void SimHost::RunModalLoop(platform::Dialog& dialog) {
     dialogScripts_.pop_front();
     stack_.push_back({&dialog, false});
     script(*this, dialog);
-    stack_.erase(std::remove_if(stack_.begin(), stack_.end(),
-                                [&](const Frame& f) { return f.dialog == &dialog; }),
-                 stack_.end());
+    DialogGone(dialog);
     if (!dialog.HasEnded()) {
         throw std::logic_error("the script left the dialog open: " + dialog.Layout().caption);
     }
 }
 
 void SimHost::DialogEnded(platform::Dialog&) {}
+
+void SimHost::DialogGone(platform::Dialog& dialog) {
+    std::erase_if(stack_, [&](const Frame& f) { return f.dialog == &dialog; });
+}
 
 int SimHost::MessageBox(const platform::MessageBoxRequest& request) {
     LogEntry entry{
@@ -257,19 +259,25 @@ void SimHost::Sleep(std::uint32_t ms) {
 }
 
 bool SimHost::PlaySound(const platform::SoundRequest& request) {
-    log_.push_back({LogEntry::Kind::Sound, nowMs_, request, {}, {}, {}});
+    Record(LogEntry::Kind::Sound).sound = request;
     return true;
 }
 
 void SimHost::OpenDocument(const std::string& target) {
-    log_.push_back({LogEntry::Kind::Document, nowMs_, {}, target, {}, {}});
+    Record(LogEntry::Kind::Document).text = target;
 }
 
 void SimHost::DrawIcon(platform::Dialog&, int x, int y) {
-    LogEntry entry{LogEntry::Kind::Icon, nowMs_, {}, {}, {}, {}};
+    LogEntry& entry = Record(LogEntry::Kind::Icon);
     entry.x = x;
     entry.y = y;
-    log_.push_back(entry);
+}
+
+LogEntry& SimHost::Record(LogEntry::Kind kind) {
+    LogEntry& entry = log_.emplace_back();
+    entry.kind = kind;
+    entry.atMs = nowMs_;
+    return entry;
 }
 
 std::vector<LogEntry> SimHost::Sounds() const {

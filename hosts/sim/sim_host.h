@@ -17,8 +17,8 @@ namespace sim {
 
 struct LogEntry {
     enum class Kind { Sound, Document, MessageBox, Icon };
-    Kind kind;
-    std::int64_t atMs;  // virtual time, milliseconds since the epoch
+    Kind kind = Kind::Sound;
+    std::int64_t atMs = 0;  // virtual time, milliseconds since the epoch
     platform::SoundRequest sound;
     std::string text;     // document, or message box text
     std::string caption;  // message box caption
@@ -87,6 +87,7 @@ class SimHost : public platform::Host {
     void Sleep(std::uint32_t ms) override;
     void RunModalLoop(platform::Dialog& dialog) override;
     void DialogEnded(platform::Dialog& dialog) override;
+    void DialogGone(platform::Dialog& dialog) override;
     int MessageBox(const platform::MessageBoxRequest& request) override;
     bool PlaySound(const platform::SoundRequest& request) override;
     void OpenDocument(const std::string& target) override;
@@ -102,6 +103,7 @@ class SimHost : public platform::Host {
         platform::Dialog* dialog;
         bool opened;  // by Open, not by a modal loop
     };
+    LogEntry& Record(LogEntry::Kind kind);
     void Post(std::int64_t atMs, std::function<void(platform::Dialog&)> action);
     void Pump(std::int64_t untilMs);
     void CloseEndedOpenDialogs();

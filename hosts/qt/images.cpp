@@ -1,0 +1,40 @@
+#include "hosts/qt/images.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include "res/art.h"
+
+namespace qthost {
+
+namespace {
+QImage ToImage(const res::Image& image) {
+    QImage out(image.width, image.height, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height; ++y) {
+        std::copy_n(image.argb.data() + static_cast<std::size_t>(y) * image.width, image.width,
+                    reinterpret_cast<std::uint32_t*>(out.scanLine(y)));
+    }
+    return out;
+}
+}  // namespace
+
+QIcon AppIcon() {
+    static const QIcon icon = [] {
+        QIcon built;
+        for (int size : {16, 32, 48, 64}) {
+            built.addPixmap(QPixmap::fromImage(ToImage(res::RenderIcon(size))));
+        }
+        return built;
+    }();
+    return icon;
+}
+
+QPixmap Picture(int /*resource*/, QSize size) {
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap = QPixmap::fromImage(ToImage(res::RenderPicture(
+        static_cast<int>(size.width() * ratio), static_cast<int>(size.height() * ratio))));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+}  // namespace qthost
