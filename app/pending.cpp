@@ -12,10 +12,6 @@ void CTimerDlg::OnRemTimer(unsigned) {}
 void CTimerDlg::UpdateRemRemaining() {}
 void CTimerDlg::OnTimer(unsigned) {}
 void CTimerDlg::OnClockTick() {}
-void CTimerDlg::PlayStartBell() {}
-void CTimerDlg::PlayReminderBell() {}
-void CTimerDlg::PlayEndBell() {}
-void CTimerDlg::PlayBellByName(const std::string&) {}
 bool CTimerDlg::LoadSettings(const std::string&) {
     return false;
 }

@@ -15,6 +15,7 @@
 #include "hosts/qt/images.h"
 #include "platform/dialog.h"
 #include "platform/files.h"
+#include "res/chime.h"
 
 namespace qthost {
 
@@ -24,6 +25,14 @@ QtHost::QtHost() {
     // Bells are due on the dot; a coarse timer would let them drift.
     wakeUp_.setTimerType(Qt::PreciseTimer);
     connect(&wakeUp_, &QTimer::timeout, this, &QtHost::DeliverDue);
+    audioIdle_.setSingleShot(true);
+    connect(&audioIdle_, &QTimer::timeout, this, [this] {
+        if (player_.Remaining().count() > 0) {
+            ReleaseAudioWhenDone();
+        } else {
+            player_.CloseIfIdle();
+        }
+    });
 }
 
 QtHost::~QtHost() = default;
@@ -172,8 +181,18 @@ int QtHost::MessageBox(const platform::MessageBoxRequest& request) {
     return platform::kIdOk;
 }
 
-bool QtHost::PlaySound(const platform::SoundRequest&) {
-    return false;
+bool QtHost::PlaySound(const platform::SoundRequest& request) {
+    const bool started = request.source == platform::SoundRequest::Source::File
+                             ? player_.PlayFile(platform::ResolvePath(request.fileName))
+                             : player_.PlayWave(res::ChimeWave());
+    ReleaseAudioWhenDone();
+    return started;
+}
+
+void QtHost::ReleaseAudioWhenDone() {
+    // A little after the sound ends, so its last buffers reach the speaker.
+    constexpr int kTailMs = 2000;
+    audioIdle_.start(static_cast<int>(player_.Remaining().count()) + kTailMs);
 }
 
 void QtHost::OpenDocument(const std::string& target) {

@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+#include "hosts/audio/sdl_player.h"
 #include "platform/host.h"
 #include "platform/timer_queue.h"
 
@@ -56,7 +57,11 @@ class QtHost : public QObject, public platform::Host {
     void Reschedule();
     void DeliverDue();
 
+    void ReleaseAudioWhenDone();
+
     QElapsedTimer clock_;
+    audio::SdlPlayer player_;
+    QTimer audioIdle_;
     QTimer wakeUp_;
     platform::TimerQueue timers_;
     std::vector<Open> open_;

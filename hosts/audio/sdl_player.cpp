@@ -1,0 +1,137 @@
+#include "hosts/audio/sdl_player.h"
+
+#include <SDL2/SDL.h>
+
+namespace audio {
+
+namespace {
+// About 21 ms of buffering at 48 kHz: short enough that a bell starts on time.
+constexpr Uint16 kDeviceSamples = 1024;
+constexpr SDL_AudioFormat kFormat = AUDIO_S16SYS;
+}  // namespace
+
+SdlPlayer::SdlPlayer() {
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Selvantora");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Bell");
+}
+
+SdlPlayer::~SdlPlayer() {
+    Stop();
+}
+
+bool SdlPlayer::PlayFile(const std::filesystem::path& path) {
+    std::vector<std::uint8_t> samples;
+    SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
+    if (rw == nullptr || !OpenDevice() || !Decode(rw, samples)) {
+        return false;
+    }
+    return Play(std::move(samples));
+}
+
+bool SdlPlayer::PlayWave(std::span<const std::uint8_t> wave) {
+    std::vector<std::uint8_t> samples;
+    SDL_RWops* rw = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
+    if (rw == nullptr || !OpenDevice() || !Decode(rw, samples)) {
+        return false;
+    }
+    return Play(std::move(samples));
+}
+
+bool SdlPlayer::Decode(void* source, std::vector<std::uint8_t>& out) {
+    SDL_AudioSpec spec{};
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    // Takes ownership of the stream and closes it.
+    if (SDL_LoadWAV_RW(static_cast<SDL_RWops*>(source), 1, &spec, &buffer, &length) == nullptr) {
+        return false;
+    }
+    SDL_AudioStream* stream = SDL_NewAudioStream(spec.format, spec.channels, spec.freq, kFormat,
+                                                 static_cast<Uint8>(channels_), frequency_);
+    bool ok = stream != nullptr &&
+              SDL_AudioStreamPut(stream, buffer, static_cast<int>(length)) == 0 &&
+              SDL_AudioStreamFlush(stream) == 0;
+    if (ok) {
+        out.resize(static_cast<std::size_t>(SDL_AudioStreamAvailable(stream)));
+        ok = SDL_AudioStreamGet(stream, out.data(), static_cast<int>(out.size())) ==
+             static_cast<int>(out.size());
+    }
+    if (stream != nullptr) {
+        SDL_FreeAudioStream(stream);
+    }
+    SDL_FreeWAV(buffer);
+    return ok;
+}
+
+bool SdlPlayer::Play(std::vector<std::uint8_t> samples) {
+    SDL_ClearQueuedAudio(device_);
+    if (SDL_QueueAudio(device_, samples.data(), static_cast<Uint32>(samples.size())) != 0) {
+        CloseDevice();
+        return false;
+    }
+    SDL_PauseAudioDevice(device_, 0);
+    return true;
+}
+
+bool SdlPlayer::OpenDevice() {
+    if (device_ != 0 && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) {
+        CloseDevice();  // the server went away: start afresh
+    }
+    if (device_ != 0) {
+        return true;
+    }
+    if (!subsystemUp_) {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            return false;
+        }
+        subsystemUp_ = true;
+    }
+    SDL_AudioSpec want{};
+    want.freq = 48000;
+    want.format = kFormat;
+    want.channels = 2;
+    want.samples = kDeviceSamples;
+    SDL_AudioSpec have{};
+    device_ =
+        SDL_OpenAudioDevice(nullptr, 0, &want, &have,
+                            SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+    if (device_ == 0) {
+        CloseDevice();
+        return false;
+    }
+    frequency_ = have.freq;
+    channels_ = have.channels;
+    return true;
+}
+
+void SdlPlayer::CloseDevice() {
+    if (device_ != 0) {
+        SDL_CloseAudioDevice(device_);
+        device_ = 0;
+    }
+    // Next time the drivers are probed again, so a server that starts later is found.
+    if (subsystemUp_) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        subsystemUp_ = false;
+    }
+}
+
+void SdlPlayer::Stop() {
+    CloseDevice();
+}
+
+std::chrono::milliseconds SdlPlayer::Remaining() const {
+    if (device_ == 0 || frequency_ <= 0 || channels_ <= 0) {
+        return std::chrono::milliseconds(0);
+    }
+    const Uint32 bytes = SDL_GetQueuedAudioSize(device_);
+    const long long frames = bytes / (2LL * channels_);
+    return std::chrono::milliseconds(frames * 1000 / frequency_);
+}
+
+void SdlPlayer::CloseIfIdle() {
+    if (device_ != 0 && SDL_GetQueuedAudioSize(device_) == 0) {
+        CloseDevice();
+    }
+}
+
+}  // namespace audio
