@@ -1,6 +1,8 @@
 // The interval lists and the time helpers both timers share.
 #include "app/timer_dlg.h"
 
+#include <algorithm>
+
 #include "platform/runtime.h"
 
 namespace {
@@ -59,6 +61,21 @@ int CTimerDlg::SecondsOfDay() {
     platform::Host& host = platform::CurrentHost();
     const platform::LocalTime local = host.ToLocal(host.Time());
     return local.second + 60 * (local.minute + 60 * local.hour);
+}
+
+std::uint32_t CTimerDlg::TimerPeriodMs(long long seconds) {
+    return static_cast<std::uint32_t>(std::clamp<long long>(seconds, 0, kMaxTimerSecs) * 1000);
+}
+
+long long CTimerDlg::ElapsedSince(int startSecs, std::int64_t startTime) {
+    platform::Host& host = platform::CurrentHost();
+    const long long elapsed = host.Time() - startTime;
+    if (elapsed >= 0) {
+        return elapsed;
+    }
+    // The calendar clock was set back: go by the time of day alone.
+    long long byDay = SecondsOfDay() - startSecs;
+    return byDay < 0 ? byDay + 86400 : byDay;
 }
 
 std::string CTimerDlg::FormatRemaining(int seconds) {

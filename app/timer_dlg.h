@@ -21,6 +21,9 @@ inline constexpr unsigned TIMER_REMINDER_SYNC = 4;
 inline constexpr unsigned TIMER_CLOCK_TICK = 5;
 
 inline constexpr std::uint32_t kClockTickMs = 500;
+// The longest period a window timer takes, in whole seconds (about 24.8 days);
+// longer periods are held to it rather than wrapped.
+inline constexpr long long kMaxTimerSecs = 0x7FFFFFFF / 1000;
 inline constexpr const char* kSettingsFileName = "selvantora.2sx";
 inline constexpr const char* kInternalChime = "Internal Chime";
 inline constexpr const char* kRandomSoundfile = "Random Soundfile";
@@ -117,6 +120,17 @@ class CTimerDlg : public platform::Dialog {
     void OnOK() override;
 
   private:
+    static std::uint32_t TimerPeriodMs(long long seconds);
+    // Seconds since a start noted both as a time of day and as a calendar
+    // time; right across midnight.
+    static long long ElapsedSince(int startSecs, std::int64_t startTime);
+    long long MedPeriodSecs() const;
+    long long RemPeriodSecs() const;
+    int RandomRemSecs() const;
+
+    std::int64_t m_medStartTime = 0;
+    std::int64_t m_remStartTime = 0;
+
     void OnPaint();
     void OnDestroy();
     void OnClose();
