@@ -1,5 +1,6 @@
 // The clock tick: its readout, the clock bells and the daily alarm bells.
 #include <algorithm>
+#include <map>
 
 #include "main_window_fixture.h"
 #include "platform/runtime.h"
@@ -177,6 +178,40 @@ TEST_F(Clock, UnknownTimerIdsDoNothing) {
     dlg.OnTimer(0);
     EXPECT_TRUE(host.Sounds().empty());
     EXPECT_EQ(Text(IDC_MED_START), "Start");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Clock, AWeekOfClockBellsAndAlarmsRingsEachBellOnceOnTime) {
+    dir.WriteFile("weekday.wav", "RIFF");
+    dir.WriteFile("weekend.wav", "RIFF");
+    dir.WriteFile("sunday.wav", "RIFF");
+    dlg.m_alarmTimes = {6 * 60 + 30, 8 * 60 + 10, 21 * 60 + 5};
+    dlg.m_alarmDays = {8, 9, 1};
+    dlg.m_alarmSounds = {"weekday.wav", "weekend.wav", "sunday.wav"};
+    OpenAt(0, 0, 1);  // Friday
+    host.Click(IDC_CLOCK_BELLS);
+    host.Click(IDC_DAILY_ALARMS);
+    host.AdvanceSeconds(7 * 86400);
+    int clockBells = 0;
+    std::map<std::string, std::vector<int>> alarms;  // sound -> weekdays it rang on
+    for (const auto& e : host.Sounds()) {
+        const std::string time = sim::SimHost::TimeOfDay(e.atMs);
+        const auto local = host.ToLocal(e.atMs / 1000);
+        ASSERT_EQ(time.substr(5), ":00.000") << time;  // the first tick of its minute
+        if (e.sound.source == platform::SoundRequest::Source::File) {
+            alarms[e.sound.fileName].push_back(local.weekday);
+        } else {
+            ASSERT_EQ(local.minute % 15, 0) << time;
+            ++clockBells;
+        }
+    }
+    EXPECT_EQ(clockBells, 7 * 24 * 4);  // every quarter of the week, each once
+    EXPECT_EQ(alarms["weekday.wav"], (std::vector<int>{5, 1, 2, 3, 4}));
+    EXPECT_EQ(alarms["weekend.wav"], (std::vector<int>{6, 0}));
+    EXPECT_EQ(alarms["sunday.wav"], (std::vector<int>{0}));
 }
 
 }  // namespace

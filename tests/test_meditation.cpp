@@ -171,3 +171,37 @@ TEST_F(Meditation, AVeryLongCustomTimeIsHeldToTheLongestTimerNotWrapped) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Meditation, RandomSoundfileEndsWithTheStartBellsDrawUnlessTestSoundDrewAgain) {
+    for (const char* name : {"a.wav", "b.wav", "c.wav", "d.wav", "e.wav", "f.wav"}) {
+        dir.WriteFile(name, "RIFF");
+    }
+    OpenAt(10, 7, 30);
+    host.SelectText(IDC_MED_SOUND, "Random Soundfile");
+    host.SelectText(IDC_DELAY_SECS, "0");
+    host.SelectText(IDC_MED_MINUTES, "5");
+    bool redrawSeen = false;
+    for (bool pressTestSound : {false, true, true, true, true}) {
+        host.ClearLog();
+        host.Click(IDC_MED_START);
+        const int startDraw = dlg.m_nMedRandomSound;
+        if (pressTestSound) {
+            host.AdvanceSeconds(60);
+            host.Click(IDC_MED_TEST_SOUND);
+        }
+        const int endDraw = dlg.m_nMedRandomSound;
+        redrawSeen |= endDraw != startDraw;
+        host.AdvanceSeconds(5 * 60 + 10);
+        const auto bells = Bells();
+        ASSERT_EQ(bells.size(), pressTestSound ? 5u : 4u);
+        const std::string expected = dlg.m_cmbMedSound->EntryText(endDraw);
+        for (std::size_t i = bells.size() - 3; i < bells.size(); ++i) {
+            EXPECT_EQ(bells[i].name, expected.ends_with(".wav") ? expected : "(chime)");
+        }
+    }
+    EXPECT_TRUE(redrawSeen);
+}
+
+}  // namespace

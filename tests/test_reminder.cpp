@@ -201,3 +201,22 @@ TEST_F(Reminder, TheReadoutStaysRightAcrossMidnight) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Reminder, APeriodEndingDuringTheEndBellIsHandledLateAndOnce) {
+    dlg.m_nCustomMedMins = 2;
+    dlg.m_bSyncToClock = 0;
+    OpenAt(10, 0, 0);
+    host.SelectText(IDC_REM_MINUTES, "5");
+    host.Click(IDC_REM_START);  // 10:00:00: a bell due at 10:05:00
+    host.AdvanceTo(10, 2, 57);
+    host.SelectText(IDC_DELAY_SECS, "0");
+    host.Select(IDC_MED_MINUTES, 13);
+    host.Click(IDC_MED_START);  // ends 10:04:57; its end bell holds until 10:05:04
+    host.AdvanceTo(10, 11, 0);
+    EXPECT_EQ(BellTimes(), (Times{"10:02:57.000", "10:04:57.000", "10:05:00.000", "10:05:04.000",
+                                  "10:05:04.000", "10:10:04.000"}));
+}
+
+}  // namespace
