@@ -3,7 +3,9 @@
 // it. Tests point it at a folder of their own.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,5 +26,32 @@ bool EntryExists(std::string_view name);
 // Names of the ordinary files of the current directory whose names match the
 // pattern, ignoring case. Directories and other entries are left out.
 std::vector<std::string> ListFiles(std::string_view pattern);
+
+}  // namespace platform
+
+namespace platform {
+
+// An open settings-style file, held so that no other program can hold it at
+// the same time (an advisory lock here). Reads go through `Stream`.
+class LockedFile {
+  public:
+    // Opens an existing file for reading; fails when it does not exist, cannot
+    // be read, or another program holds it.
+    bool OpenForReading(std::string_view name);
+    std::istream& Stream() { return stream_; }
+    std::uint64_t Size() const { return size_; }
+    ~LockedFile();
+
+  private:
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+    std::ifstream stream_;
+};
+
+// Writes the bytes as the new contents of the named file without ever leaving
+// it half written: a new file is written beside it and moved over it once
+// complete. Fails, leaving the old file as it was, when the file is held by
+// another program or the new one cannot be written in full.
+bool ReplaceFileContents(std::string_view name, const std::string& bytes);
 
 }  // namespace platform

@@ -48,6 +48,12 @@ class MainWindowScenario : public ::testing::Test {
         return times;
     }
     std::string Text(int id) const { return host.Text(id); }
+    // Closes the window on top and drops the settings it saved, so the next
+    // window starts afresh.
+    void CloseAndForget() {
+        host.PressEscape();
+        std::filesystem::remove(dir.Path() / kSettingsFileName);
+    }
 
     testing_support::TempCurrentDirectory dir;
     sim::SimHost host;

@@ -115,7 +115,7 @@ TEST_F(Meditation, TimesUnderTwoMinutesRingTheStartBellAndArmNothing) {
             host.Click(IDC_MED_START);  // idle: this starts again
             host.AdvanceSeconds(5);
             EXPECT_EQ(host.Sounds().size(), 2u);
-            host.PressEscape();
+            CloseAndForget();
             host.ClearLog();
         }
     }

@@ -54,7 +54,7 @@ TEST_F(Reminder, FirstPeriodLengths) {
         host.Click(IDC_REM_START);
         EXPECT_EQ(window.m_nRemSyncSecs, c.firstSecs);
         EXPECT_EQ(host.TimerPeriod(window, TIMER_REMINDER_SYNC), c.firstSecs * 1000u);
-        host.PressEscape();
+        CloseAndForget();
     }
 }
 
@@ -93,7 +93,7 @@ TEST_F(Reminder, RandomLengthsFollowTheFormula) {
         platform::srand(SeedFor(c.r));
         host.Click(IDC_REM_START);
         EXPECT_EQ(window.m_nRemRandomSecs, c.secs) << c.maxMins << " " << c.r;
-        host.PressEscape();
+        CloseAndForget();
     }
 }
 

@@ -1,0 +1,19 @@
+// Runs the fuzz target over the files named on the command line, so the
+// corpus is checked by every test run, also without a fuzzing compiler.
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        std::ifstream in(argv[i], std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    }
+    std::printf("%d files replayed\n", argc - 1);
+    return 0;
+}
