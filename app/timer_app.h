@@ -5,7 +5,7 @@ using BOOL = int;
 
 class CTimerApp {
   public:
-    CTimerApp() = default;
+    CTimerApp();
     ~CTimerApp();
 
     // Runs the whole program; returns FALSE so no further loop runs.

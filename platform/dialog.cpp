@@ -1,5 +1,6 @@
 #include "platform/dialog.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace platform {
@@ -46,6 +47,9 @@ void DataExchange::Control(int id, Button& handle) {
 }
 
 void DataExchange::Text(int id, std::string& value) {
+    if (failed_) {
+        return;
+    }
     auto* model = ModelOf<platform::Control>(dialog_, id);
     if (saving_) {
         value = model->Text();
@@ -55,12 +59,103 @@ void DataExchange::Text(int id, std::string& value) {
 }
 
 void DataExchange::Check(int id, int& value) {
+    if (failed_) {
+        return;
+    }
     auto* model = ModelOf<CheckBoxModel>(dialog_, id);
     if (saving_) {
         value = model->Check();
     } else {
         model->SetCheck(value);
     }
+}
+
+namespace {
+std::string& Title() {
+    static std::string title;
+    return title;
+}
+}  // namespace
+
+const std::string& ApplicationTitle() {
+    return Title();
+}
+void SetApplicationTitle(std::string title) {
+    Title() = std::move(title);
+}
+
+bool ReadNumberField(const std::string& text, bool isSigned, long long& value) {
+    const std::string field = text.substr(0, 31);
+    std::size_t i = 0;
+    auto blank = [&](std::size_t at) {
+        return at < field.size() && (field[at] == ' ' || field[at] == '\t');
+    };
+    while (blank(i)) {
+        ++i;
+    }
+    const bool startsWithZero = i < field.size() && field[i] == '0';
+    bool negative = false;
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
+        negative = field[i] == '-';
+        if (negative && !isSigned) {
+            return false;
+        }
+        ++i;
+    }
+    const long long limit = isSigned ? (negative ? 2147483648LL : 2147483647LL) : 4294967295LL;
+    long long magnitude = 0;
+    while (i < field.size() && field[i] >= '0' && field[i] <= '9') {
+        magnitude = std::min(limit, magnitude * 10 + (field[i] - '0'));
+        ++i;
+    }
+    while (blank(i)) {
+        ++i;
+    }
+    if (i != field.size() || (magnitude == 0 && !startsWithZero)) {
+        return false;
+    }
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+void DataExchange::Refuse(int id, const char* message) {
+    failed_ = true;
+    dialog_.MessageBox(message, ApplicationTitle(), MessageIcon::Exclamation);
+    dialog_.FocusAndSelect(id);
+}
+
+void DataExchange::Number(int id, std::uint32_t& value) {
+    if (failed_) {
+        return;
+    }
+    auto* model = ModelOf<platform::Control>(dialog_, id);
+    if (!saving_) {
+        model->SetText(std::to_string(value));
+        return;
+    }
+    long long read = 0;
+    if (!ReadNumberField(model->Text(), false, read)) {
+        Refuse(id, "Please enter a positive integer.");
+        return;
+    }
+    value = static_cast<std::uint32_t>(read);
+}
+
+void DataExchange::Number(int id, std::int32_t& value) {
+    if (failed_) {
+        return;
+    }
+    auto* model = ModelOf<platform::Control>(dialog_, id);
+    if (!saving_) {
+        model->SetText(std::to_string(value));
+        return;
+    }
+    long long read = 0;
+    if (!ReadNumberField(model->Text(), true, read)) {
+        Refuse(id, "Please enter an integer.");
+        return;
+    }
+    value = static_cast<std::int32_t>(read);
 }
 
 // Dialog -------------------------------------------------------------------
@@ -151,7 +246,16 @@ bool Dialog::UpdateData(bool saveAndValidate) {
     detachers_.clear();
     DataExchange exchange(*this, saveAndValidate);
     DoDataExchange(exchange);
-    return true;
+    return !exchange.Failed();
+}
+
+int Dialog::MessageBox(const std::string& text, const std::string& caption, MessageIcon icon) {
+    MessageBoxRequest request;
+    request.owner = this;
+    request.text = text;
+    request.caption = caption;
+    request.icon = icon;
+    return CurrentHost().MessageBox(request);
 }
 
 platform::Control* Dialog::FindControl(int id) const {

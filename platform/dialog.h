@@ -33,11 +33,31 @@ class DataExchange {
     void Text(int id, std::string& value);
     // A value outside 0..2 becomes 0 when copied into the control.
     void Check(int id, int& value);
+    // Number fields. Out of the control the text is validated; a refused
+    // field shows the platform's message, is focused with its text selected,
+    // and ends the exchange: fields after it are not read.
+    void Number(int id, std::uint32_t& value);
+    void Number(int id, std::int32_t& value);
+
+    bool Failed() const { return failed_; }
 
   private:
+    void Refuse(int id, const char* message);
+
     Dialog& dialog_;
     bool saving_;
+    bool failed_ = false;
 };
+
+// Reads a number field's text as the platform's validation does: at most its
+// first 31 characters, blanks and tabs around a decimal number, a leading
+// minus only when signed, out-of-range values held to the type's limits, and
+// 0 only when written with a leading digit 0. False when refused.
+bool ReadNumberField(const std::string& text, bool isSigned, long long& value);
+
+// The application's title: the caption of its validation messages.
+const std::string& ApplicationTitle();
+void SetApplicationTitle(std::string title);
 
 class Dialog {
   public:
@@ -73,6 +93,10 @@ class Dialog {
 
     void SetTimer(unsigned id, std::uint32_t periodMs);
     void KillTimer(unsigned id);
+
+    // A modal message box owned by this dialog, with an OK button.
+    int MessageBox(const std::string& text, const std::string& caption,
+                   MessageIcon icon = MessageIcon::None);
 
     // What hosts report: the user's actions and the window's messages.
     void UserClick(int id);              // a push button or check box
@@ -114,6 +138,8 @@ class Dialog {
 
     // The platform's own handling: a close request becomes the Cancel command.
     void DefaultClose() { Command(kIdCancel); }
+    // A command from a button or the keyboard: its handler, or OK and Cancel.
+    void Command(int id);
     const PaintContext* CurrentPaint() const { return paint_; }
 
   private:
@@ -123,7 +149,6 @@ class Dialog {
         std::function<void(unsigned)> handler;
     };
     bool Dispatch(Event event, int id, unsigned argument = 0);
-    void Command(int id);
 
     const DialogTemplate& layout_;
     std::vector<Entry> table_;

@@ -145,8 +145,12 @@ bool ReplaceFileContents(std::string_view name, const std::string& bytes) {
         return false;
     }
     std::random_device random;
-    const fs::path temp = target.parent_path() / ("." + target.filename().string() + "." +
-                                                  std::to_string(random()) + ".new");
+    std::string tempName = ".";
+    tempName += target.filename().string();
+    tempName += '.';
+    tempName += std::to_string(random());
+    tempName += ".new";
+    const fs::path temp = target.parent_path() / tempName;
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) {
         return false;

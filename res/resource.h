@@ -33,3 +33,32 @@ inline constexpr int IDC_DELAY_SECS = 1039;
 inline constexpr int IDC_MED_MINUTES = 1040;
 inline constexpr int IDC_MED_REMAINING = 1041;
 inline constexpr int IDC_REM_REMAINING = 1042;
+
+// Options dialog controls
+inline constexpr int IDC_AUTO_START = 1004;
+inline constexpr int IDC_CUSTOM_MED = 1014;
+inline constexpr int IDC_CUSTOM_REM = 1016;
+inline constexpr int IDC_MAX_RANDOM = 1017;
+inline constexpr int IDC_HOURLY_SOUND = 1023;
+inline constexpr int IDC_HALF_HOUR_SOUND = 1024;
+inline constexpr int IDC_QUARTER_SOUND = 1025;
+inline constexpr int IDC_ALARM_TIMES = 1027;
+inline constexpr int IDC_DELETE_ALARM = 1028;
+inline constexpr int IDC_ADD_ALARM = 1029;
+inline constexpr int IDC_ALARM_SOUNDS = 1030;
+inline constexpr int IDC_SYNC_TO_CLOCK = 1045;
+
+// Add-alarm dialog controls
+inline constexpr int IDC_ALARM_HOUR = 1030;
+inline constexpr int IDC_ALARM_MINUTE = 1031;
+inline constexpr int IDC_ALARM_AMPM = 1032;
+inline constexpr int IDC_ALARM_SOUND = 1033;
+inline constexpr int IDC_ALARM_TEXT = 1034;
+inline constexpr int IDC_ALARM_DAY = 1035;
+
+// About dialog controls
+inline constexpr int IDC_VERSION = 1019;
+inline constexpr int IDC_WEB_PAGE = 1021;
+
+// The application's title, the caption of its validation messages.
+inline constexpr const char* kAppTitle = "Selvantora";

@@ -169,6 +169,10 @@ QWidget* DialogView::Build(const platform::Control& control) {
             auto* label = new QLabel(this);
             label->setAlignment(TextAlignment(t.style));
             label->setWordWrap(WrapsText(t));
+            if (t.style & platform::kBorder) {
+                label->setFrameShape(QFrame::Panel);
+                label->setFrameShadow(QFrame::Sunken);
+            }
             widget = label;
             break;
         }
@@ -204,6 +208,7 @@ QWidget* DialogView::Build(const platform::Control& control) {
             edit->setReadOnly((t.style & platform::kReadOnly) != 0);
             edit->setFrame((t.style & platform::kBorder) != 0);
             edit->setAlignment(TextAlignment(t.style) & Qt::AlignHorizontal_Mask);
+            edit->setProperty("numberOnly", (t.style & platform::kNumberOnly) != 0);
             connect(edit, &QLineEdit::textEdited, this,
                     [this, id](const QString& text) { dialog_.UserEditText(id, FromQt(text)); });
             widget = edit;
@@ -355,6 +360,13 @@ bool DialogView::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     }
     const auto* key = static_cast<QKeyEvent*>(event);
+    // Number fields take only digits from the keyboard; pasting is not
+    // blocked, and what it brings is checked when the dialog's values are read.
+    if (watched->property("numberOnly").toBool() &&
+        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+        !key->text().isEmpty() && key->text()[0].isPrint() && !key->text()[0].isDigit()) {
+        return true;
+    }
     if (key->key() == Qt::Key_Escape) {
         dialog_.UserEscape();
         return true;

@@ -8,12 +8,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include "../test_support.h"
 #include "app/timer_dlg.h"
+#include "dialogs/add_alarm_dlg.h"
+#include "dialogs/options_dlg.h"
 #include "hosts/qt/dialog_view.h"
 #include "hosts/qt/qt_host.h"
 #include "res/resource.h"
@@ -245,6 +248,80 @@ TEST_F(QtFrontEnd, AQuitRequestClosesEveryDialogThroughItsCloseBox) {
     EXPECT_EQ(child.Result(), platform::kIdCancel);
     EXPECT_EQ(main.Result(), platform::kIdCancel);
     EXPECT_TRUE(main.destroyed);
+}
+
+}  // namespace
+
+namespace {
+
+// Runs `check` on the message box once it is up, then closes it.
+void WhenMessageBoxShows(std::function<void(QMessageBox&)> check) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, check] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            check(*box);
+            box->accept();
+        }
+    });
+    poll->start();
+}
+
+TEST_F(QtFrontEnd, TheAddAlarmDialogPreviewsWhatTheUserPicks) {
+    dir.WriteFile("bell.wav", "RIFF");
+    std::string preview;
+    WithView(host, [&](qthost::DialogView& view) {
+        auto pick = [&](int id, int downs) {
+            auto* combo = qobject_cast<QComboBox*>(view.Widget(id));
+            combo->setFocus();
+            for (int i = 0; i < downs; ++i) {
+                QTest::keyClick(combo, Qt::Key_Down);
+            }
+        };
+        pick(IDC_ALARM_DAY, 8);     // WeekDays
+        pick(IDC_ALARM_HOUR, 11);   // 12
+        pick(IDC_ALARM_MINUTE, 5);  // 05
+        pick(IDC_ALARM_AMPM, 1);    // P.M.
+        preview = qobject_cast<QLineEdit*>(view.Widget(IDC_ALARM_TEXT))->text().toStdString();
+        EXPECT_TRUE(qobject_cast<QComboBox*>(view.Widget(IDC_ALARM_SOUND))->isEditable());
+        QTest::keyClick(view.Widget(1), Qt::Key_Return);  // the focused list: the OK command
+    });
+    CAddAlarmDlg add;
+    EXPECT_EQ(add.DoModal(), platform::kIdOk);
+    EXPECT_EQ(preview, "WeekDays 12:05 P.M.");
+    EXPECT_EQ(add.m_strAlarmSound, "bell.wav");
+}
+
+TEST_F(QtFrontEnd, OptionsRefuseABadNumberWithAMessageAndTakeTheCorrection) {
+    std::string message, caption;
+    bool focusedAndSelected = false;
+    WithView(host, [&](qthost::DialogView& view) {
+        auto* field = qobject_cast<QLineEdit*>(view.Widget(IDC_CUSTOM_REM));
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, "x7y");  // letters are not taken from the keyboard
+        EXPECT_EQ(field->text(), "7");
+        QTest::keyClick(field, Qt::Key_Backspace);  // an empty field is refused
+        WhenMessageBoxShows([&](QMessageBox& box) {
+            message = box.text().toStdString();
+            caption = box.windowTitle().toStdString();
+        });
+        QTest::mouseClick(view.Widget(1), Qt::LeftButton);
+        EXPECT_FALSE(view.Model().HasEnded());
+        focusedAndSelected = field->hasFocus() || field->selectedText() == field->text();
+        QTest::keyClicks(field, "12");
+        QTest::mouseClick(view.Widget(1), Qt::LeftButton);
+    });
+    platform::SetApplicationTitle("Selvantora");
+    COptionsDlg options;
+    options.m_nCustomRemMins = 3;
+    EXPECT_EQ(options.DoModal(), platform::kIdOk);
+    EXPECT_EQ(message, "Please enter a positive integer.");
+    EXPECT_EQ(caption, "Selvantora");
+    EXPECT_TRUE(focusedAndSelected);
+    EXPECT_EQ(options.m_nCustomRemMins, 12u);
 }
 
 }  // namespace
