@@ -137,4 +137,35 @@ Image RenderIcon(int size) {
     return image;
 }
 
+Image RenderOptionsPicture(int width, int height) {
+    Image image{width, height,
+                std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
+    const Rgb top{0.16, 0.16, 0.36}, bottom{0.93, 0.70, 0.55};
+    for (int y = 0; y < height; ++y) {
+        const Rgb row = Mix(top, bottom, static_cast<double>(y) / std::max(1, height - 1));
+        for (int x = 0; x < width; ++x) {
+            image.argb[static_cast<std::size_t>(y) * width + x] = Pack(row);
+        }
+    }
+    // The icon's bowl, large, laid over the evening sky.
+    const int size = std::max(1, std::min(width, height) * 9 / 10);
+    const Image bowl = RenderIcon(size);
+    const int left = (width - size) / 2, topEdge = (height - size) / 2;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const std::uint32_t src = bowl.argb[static_cast<std::size_t>(y) * size + x];
+            const double a = (src >> 24) / 255.0;
+            std::uint32_t& dst =
+                image.argb[static_cast<std::size_t>(y + topEdge) * width + (x + left)];
+            auto channel = [&](int shift) {
+                return ((src >> shift) & 0xFF) * a + ((dst >> shift) & 0xFF) * (1 - a);
+            };
+            dst = 0xFF000000u | static_cast<std::uint32_t>(std::lround(channel(16))) << 16 |
+                  static_cast<std::uint32_t>(std::lround(channel(8))) << 8 |
+                  static_cast<std::uint32_t>(std::lround(channel(0)));
+        }
+    }
+    return image;
+}
+
 }  // namespace res

@@ -15,6 +15,8 @@ struct Image {
 
 // The window picture: dusk over a mountain lake. 211 x 307 is its own size.
 Image RenderPicture(int width = 211, int height = 307);
+// The Options window's picture: the singing bowl in the evening light.
+Image RenderOptionsPicture(int width, int height);
 // The application icon: a singing bowl on a dark round ground.
 Image RenderIcon(int size);
 

@@ -40,13 +40,16 @@ desktop_record() {
 }
 
 desktop_stop_recording() {
-    [ -n "${DESKTOP_REC:-}" ] && { kill -INT "$DESKTOP_REC" 2>/dev/null; wait "$DESKTOP_REC" 2>/dev/null; }
+    if [ -n "${DESKTOP_REC:-}" ]; then
+        kill -INT "$DESKTOP_REC" 2>/dev/null || true
+        wait "$DESKTOP_REC" 2>/dev/null || true
+    fi
     DESKTOP_REC=
 }
 
 desktop_stop() {
     desktop_stop_recording
-    [ -n "${DESKTOP_XVFB:-}" ] && kill "$DESKTOP_XVFB" 2>/dev/null
+    if [ -n "${DESKTOP_XVFB:-}" ]; then kill "$DESKTOP_XVFB" 2>/dev/null || true; fi
     pulseaudio --kill 2>/dev/null || true
     rm -rf "$DESKTOP_WORK"
 }
@@ -55,7 +58,7 @@ desktop_stop() {
 desktop_main_window() {
     local id
     for _ in $(seq 400); do
-        id=$(xdotool search --name "^Selvantora Meditation Timer$" 2>/dev/null | head -1)
+        id=$(xdotool search --name "^Selvantora Meditation Timer$" 2>/dev/null | head -1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.05
     done

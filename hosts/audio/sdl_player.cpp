@@ -19,22 +19,79 @@ SdlPlayer::~SdlPlayer() {
     Stop();
 }
 
+namespace {
+// Enough for the chime and a few sound files, each a few megabytes once decoded.
+constexpr std::size_t kCachedSounds = 4;
+constexpr const char* kChimeKey = "(chime)";
+
+std::string FileKey(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    const auto time = std::filesystem::last_write_time(path, error);
+    return path.string() + "|" + std::to_string(size) + "|" +
+           std::to_string(time.time_since_epoch().count());
+}
+}  // namespace
+
 bool SdlPlayer::PlayFile(const std::filesystem::path& path) {
-    std::vector<std::uint8_t> samples;
-    SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
-    if (rw == nullptr || !OpenDevice() || !Decode(rw, samples)) {
+    if (!OpenDevice()) {
         return false;
     }
-    return Play(std::move(samples));
+    const std::string key = FileKey(path);
+    if (const auto* samples = Cached(key)) {
+        return Play(*samples);
+    }
+    std::vector<std::uint8_t> samples;
+    SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
+    if (rw == nullptr || !Decode(rw, samples)) {
+        return false;
+    }
+    return Play(Keep(key, std::move(samples)));
 }
 
 bool SdlPlayer::PlayWave(std::span<const std::uint8_t> wave) {
-    std::vector<std::uint8_t> samples;
-    SDL_RWops* rw = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
-    if (rw == nullptr || !OpenDevice() || !Decode(rw, samples)) {
+    if (!OpenDevice()) {
         return false;
     }
-    return Play(std::move(samples));
+    if (const auto* samples = Cached(kChimeKey)) {
+        return Play(*samples);
+    }
+    std::vector<std::uint8_t> samples;
+    SDL_RWops* rw = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
+    if (rw == nullptr || !Decode(rw, samples)) {
+        return false;
+    }
+    return Play(Keep(kChimeKey, std::move(samples)));
+}
+
+void SdlPlayer::Prepare(std::span<const std::uint8_t> wave) {
+    if (Cached(kChimeKey) != nullptr || !OpenDevice()) {
+        return;
+    }
+    std::vector<std::uint8_t> samples;
+    SDL_RWops* rw = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
+    if (rw != nullptr && Decode(rw, samples)) {
+        Keep(kChimeKey, std::move(samples));
+    }
+}
+
+const std::vector<std::uint8_t>* SdlPlayer::Cached(const std::string& key) const {
+    for (const Decoded& d : cache_) {
+        if (d.key == key && d.frequency == frequency_ && d.channels == channels_) {
+            return &d.samples;
+        }
+    }
+    return nullptr;
+}
+
+const std::vector<std::uint8_t>& SdlPlayer::Keep(std::string key,
+                                                 std::vector<std::uint8_t> samples) {
+    std::erase_if(cache_, [&](const Decoded& d) { return d.key == key; });
+    if (cache_.size() >= kCachedSounds) {
+        cache_.erase(cache_.begin());  // the oldest
+    }
+    cache_.push_back({std::move(key), frequency_, channels_, std::move(samples)});
+    return cache_.back().samples;
 }
 
 bool SdlPlayer::Decode(void* source, std::vector<std::uint8_t>& out) {
@@ -62,7 +119,7 @@ bool SdlPlayer::Decode(void* source, std::vector<std::uint8_t>& out) {
     return ok;
 }
 
-bool SdlPlayer::Play(std::vector<std::uint8_t> samples) {
+bool SdlPlayer::Play(const std::vector<std::uint8_t>& samples) {
     SDL_ClearQueuedAudio(device_);
     if (SDL_QueueAudio(device_, samples.data(), static_cast<Uint32>(samples.size())) != 0) {
         CloseDevice();

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "res/art.h"
+#include "res/resource.h"
 
 namespace qthost {
 
@@ -29,10 +30,13 @@ QIcon AppIcon() {
     return icon;
 }
 
-QPixmap Picture(int /*resource*/, QSize size) {
+QPixmap Picture(int resource, QSize size) {
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap = QPixmap::fromImage(ToImage(res::RenderPicture(
-        static_cast<int>(size.width() * ratio), static_cast<int>(size.height() * ratio))));
+    const int width = static_cast<int>(size.width() * ratio);
+    const int height = static_cast<int>(size.height() * ratio);
+    QPixmap pixmap = QPixmap::fromImage(ToImage(resource == IDB_OPTIONS_PICTURE
+                                                    ? res::RenderOptionsPicture(width, height)
+                                                    : res::RenderPicture(width, height)));
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }

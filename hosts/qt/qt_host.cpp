@@ -26,6 +26,11 @@ QtHost::QtHost() {
     wakeUp_.setTimerType(Qt::PreciseTimer);
     connect(&wakeUp_, &QTimer::timeout, this, &QtHost::DeliverDue);
     audioIdle_.setSingleShot(true);
+    // The chime is decoded once the window is up, so its first bell is prompt.
+    QTimer::singleShot(1000, this, [this] {
+        player_.Prepare(res::ChimeWave());
+        ReleaseAudioWhenDone();
+    });
     connect(&audioIdle_, &QTimer::timeout, this, [this] {
         if (player_.Remaining().count() > 0) {
             ReleaseAudioWhenDone();
