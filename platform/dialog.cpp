@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <type_traits>
 
 namespace platform {
 
@@ -124,7 +125,8 @@ void DataExchange::Refuse(int id, const char* message) {
     dialog_.FocusAndSelect(id);
 }
 
-void DataExchange::Number(int id, std::uint32_t& value) {
+template <class Value>
+void DataExchange::ExchangeNumber(int id, Value& value, const char* refusal) {
     if (failed_) {
         return;
     }
@@ -134,28 +136,19 @@ void DataExchange::Number(int id, std::uint32_t& value) {
         return;
     }
     long long read = 0;
-    if (!ReadNumberField(model->Text(), false, read)) {
-        Refuse(id, "Please enter a positive integer.");
+    if (!ReadNumberField(model->Text(), std::is_signed_v<Value>, read)) {
+        Refuse(id, refusal);
         return;
     }
-    value = static_cast<std::uint32_t>(read);
+    value = static_cast<Value>(read);
+}
+
+void DataExchange::Number(int id, std::uint32_t& value) {
+    ExchangeNumber(id, value, "Please enter a positive integer.");
 }
 
 void DataExchange::Number(int id, std::int32_t& value) {
-    if (failed_) {
-        return;
-    }
-    auto* model = ModelOf<platform::Control>(dialog_, id);
-    if (!saving_) {
-        model->SetText(std::to_string(value));
-        return;
-    }
-    long long read = 0;
-    if (!ReadNumberField(model->Text(), true, read)) {
-        Refuse(id, "Please enter an integer.");
-        return;
-    }
-    value = static_cast<std::int32_t>(read);
+    ExchangeNumber(id, value, "Please enter an integer.");
 }
 
 // Dialog -------------------------------------------------------------------

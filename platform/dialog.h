@@ -43,6 +43,8 @@ class DataExchange {
 
   private:
     void Refuse(int id, const char* message);
+    template <class Value>
+    void ExchangeNumber(int id, Value& value, const char* refusal);
 
     Dialog& dialog_;
     bool saving_;

@@ -65,7 +65,7 @@ void Archive::Read(std::int32_t& value) {
                                       static_cast<std::uint32_t>(b[3]) << 24);
 }
 
-std::uint32_t Archive::ReadLength() {
+std::uint32_t Archive::ReadEscaped16() {
     std::uint16_t word;
     Read(word);
     if (word == 0xFFFF) {
@@ -82,12 +82,12 @@ void Archive::Read(std::string& value) {
     std::uint32_t length = first;
     bool wide = false;
     if (first == 0xFF) {
-        length = ReadLength();
+        length = ReadEscaped16();
         if (length == 0xFFFE) {
             wide = true;
             unsigned char again;
             Take(&again, 1);
-            length = again < 0xFF ? again : ReadLength();
+            length = again < 0xFF ? again : ReadEscaped16();
         }
     }
     const std::uint64_t bytes = wide ? 2ULL * length : length;
@@ -108,19 +108,8 @@ void Archive::Read(std::string& value) {
     }
 }
 
-std::uint32_t Archive::ReadCount() {
-    std::uint16_t word;
-    Read(word);
-    if (word == 0xFFFF) {
-        std::int32_t count;
-        Read(count);
-        return static_cast<std::uint32_t>(count);
-    }
-    return word;
-}
-
 void Archive::Read(std::vector<std::uint16_t>& values, std::size_t padTo) {
-    const std::uint32_t count = ReadCount();
+    const std::uint32_t count = ReadEscaped16();
     const std::uint64_t present = std::min<std::uint64_t>(count, left_ / 2);
     values.assign(static_cast<std::size_t>(
                       std::min<std::uint64_t>(count, std::max<std::uint64_t>(present, padTo))),
@@ -137,7 +126,7 @@ void Archive::Read(std::vector<std::uint16_t>& values, std::size_t padTo) {
 }
 
 void Archive::Read(std::vector<std::string>& values) {
-    const std::uint32_t count = ReadCount();
+    const std::uint32_t count = ReadEscaped16();
     values.clear();
     for (std::uint32_t i = 0; i < count; ++i) {
         std::string text;

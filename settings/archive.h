@@ -47,8 +47,9 @@ class Archive {
 
   private:
     void Take(void* buffer, std::size_t bytes);
-    std::uint32_t ReadLength();  // a string's prefix after its first byte
-    std::uint32_t ReadCount();
+    // A 16-bit value, or after the escape 0xFFFF a 32-bit one: array counts,
+    // and string lengths after their first byte.
+    std::uint32_t ReadEscaped16();
     void WriteCount(std::size_t count);
 
     std::istream* in_ = nullptr;
