@@ -55,11 +55,25 @@ Image RenderPicture(int width, int height) {
         }
         return c;
     };
+    // The ridges change only across the picture, so each column's height is
+    // worked out once; the rippled lake looks between two columns.
+    std::vector<double> farRidge(static_cast<std::size_t>(width) + 2);
+    std::vector<double> nearRidge(farRidge.size());
+    for (std::size_t i = 0; i < farRidge.size(); ++i) {
+        const double u = (static_cast<double>(i) - 0.5) / width;
+        farRidge[i] = Ridge(u, 0.58, 0.05, 0.7);
+        nearRidge[i] = Ridge(u + 0.3, 0.62, 0.035, 2.1);
+    }
+    auto ridgeAt = [&](const std::vector<double>& ridge, double u) {
+        const double at = std::clamp(u * width + 0.5, 0.0, static_cast<double>(width));
+        const auto i = static_cast<std::size_t>(at);
+        return ridge[i] + (ridge[i + 1] - ridge[i]) * (at - static_cast<double>(i));
+    };
     auto land = [&](double u, double v, Rgb c) {
-        if (v > Ridge(u, 0.58, 0.05, 0.7)) {
+        if (v > ridgeAt(farRidge, u)) {
             c = Mix(farHills, glow, 0.18 * (1 - (v - 0.5) * 4));
         }
-        if (v > Ridge(u + 0.3, 0.62, 0.035, 2.1)) {
+        if (v > ridgeAt(nearRidge, u)) {
             c = nearHills;
         }
         return c;
@@ -67,6 +81,7 @@ Image RenderPicture(int width, int height) {
 
     for (int y = 0; y < height; ++y) {
         const double v = (y + 0.5) / height;
+        const double ripple = 0.004 * std::sin(v * 900.0);
         for (int x = 0; x < width; ++x) {
             const double u = (x + 0.5) / width;
             Rgb c;
@@ -75,9 +90,9 @@ Image RenderPicture(int width, int height) {
             } else {
                 // The lake mirrors the land and sky, darker and rippled.
                 const double depth = (v - horizon) / (1 - horizon);
-                const double ripple = 0.004 * std::sin(v * 900.0) * (0.3 + depth);
+                const double shift = ripple * (0.3 + depth);
                 const double mirrored = horizon - (v - horizon) * 0.9;
-                c = Mix(land(u + ripple, mirrored, sky(u + ripple, mirrored)), shore,
+                c = Mix(land(u + shift, mirrored, sky(u + shift, mirrored)), shore,
                         0.25 + 0.6 * depth);
             }
             // A soft vignette keeps the eye in the middle.

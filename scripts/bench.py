@@ -74,41 +74,47 @@ def start_desktop():
 
 
 class Recording:
-    """The sound a sink played, as signed 16-bit mono samples."""
+    """The sound a sink played, as signed 16-bit mono samples, with the wall
+    time at which each piece arrived: a null sink's monitor can start late or
+    pause while its sink is idle, so sample counts alone do not tell the time."""
+
+    CHUNK = 2 * RATE // 200  # 5 ms
 
     def __init__(self, sink):
-        self.path = os.path.join(work, sink + ".raw")
-        self.out = open(self.path, "wb")
-        self.started = time.time()
+        self.chunks = []  # (wall time of arrival, bytes)
         self.proc = subprocess.Popen(
             ["parec", "--latency-msec=5", "-d", sink + ".monitor", "--format=s16le",
-             "--rate=%d" % RATE, "--channels=1"], env=env, stdout=self.out)
+             "--rate=%d" % RATE, "--channels=1"], env=env, stdout=subprocess.PIPE, bufsize=0)
+        self.reader = threading.Thread(target=self._read)
+        self.reader.start()
+
+    def _read(self):
+        while True:
+            data = self.proc.stdout.read(self.CHUNK)
+            if not data:
+                return
+            self.chunks.append((time.time(), data))
 
     def stop(self):
         self.proc.send_signal(signal.SIGINT)
         self.proc.wait()
-        self.out.close()
+        self.reader.join()
 
     def onsets(self):
-        """Wall-clock times at which a sound starts: the level jumps well above
-        what it was a moment before."""
-        data = open(self.path, "rb").read()
-        n = len(data) // 2
-        samples = struct.unpack("<%dh" % n, data[:n * 2])
-        win = RATE // 200
-        levels = []
-        for i in range(0, n - win, win):
-            chunk = samples[i:i + win]
-            levels.append(math.sqrt(sum(s * s for s in chunk) / win) / 32767)
-        found, last = [], -1.0
-        for i, level in enumerate(levels):
-            before = max(levels[max(0, i - 20):max(0, i - 2)] or [0])
-            t = i * win / RATE
-            if level > 0.02 and level > 2.5 * before + 0.005 and t - last > 0.5:
-                j = next((j for j in range(i * win, i * win + win) if abs(samples[j]) > 200), i * win)
-                t = j / RATE
-                found.append(self.started + t)
-                last = t
+        """Wall-clock times at which a sound starts: the level of a chunk jumps
+        well above what it was a moment before."""
+        found, levels, last = [], [], -1.0
+        for arrived, data in self.chunks:
+            n = len(data) // 2
+            samples = struct.unpack("<%dh" % n, data[:n * 2])
+            level = math.sqrt(sum(x * x for x in samples) / max(1, n)) / 32767
+            before = max(levels[-20:-2] or [0])
+            levels.append(level)
+            if level > 0.02 and level > 2.5 * before + 0.005 and arrived - last > 0.5:
+                first = next((k for k, x in enumerate(samples) if abs(x) > 200), 0)
+                # The chunk's last sample reached us as it arrived.
+                found.append(arrived - (n - first) / RATE)
+                last = arrived
         return found
 
 
