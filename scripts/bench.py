@@ -101,20 +101,35 @@ class Recording:
         self.reader.join()
 
     def onsets(self):
-        """Wall-clock times at which a sound starts: the level of a chunk jumps
-        well above what it was a moment before."""
-        found, levels, last = [], [], -1.0
+        """Wall-clock times at which a sound starts: the level of 5 ms of sound
+        jumps well above what it was a moment before."""
+        samples, ends = [], []  # ends: (index after a chunk's last sample, its arrival)
         for arrived, data in self.chunks:
             n = len(data) // 2
-            samples = struct.unpack("<%dh" % n, data[:n * 2])
-            level = math.sqrt(sum(x * x for x in samples) / max(1, n)) / 32767
-            before = max(levels[-20:-2] or [0])
-            levels.append(level)
-            if level > 0.02 and level > 2.5 * before + 0.005 and arrived - last > 0.5:
-                first = next((k for k, x in enumerate(samples) if abs(x) > 200), 0)
-                # The chunk's last sample reached us as it arrived.
-                found.append(arrived - (n - first) / RATE)
-                last = arrived
+            samples.extend(struct.unpack("<%dh" % n, data[:n * 2]))
+            ends.append((len(samples), arrived))
+
+        def wall(index):
+            # A sample reached us when the chunk holding it did, less what followed it.
+            for end, arrived in ends:
+                if index < end:
+                    return arrived - (end - index) / RATE
+            return ends[-1][1] if ends else 0.0
+
+        win = RATE // 200
+        levels = []
+        for i in range(0, len(samples) - win, win):
+            chunk = samples[i:i + win]
+            levels.append(math.sqrt(sum(x * x for x in chunk) / win) / 32767)
+        found, last = [], -1.0
+        for i, level in enumerate(levels):
+            before = max(levels[max(0, i - 20):max(0, i - 2)] or [0])
+            t = i * win / RATE
+            if level > 0.02 and level > 2.5 * before + 0.005 and t - last > 0.5:
+                first = next((k for k in range(i * win, i * win + win) if abs(samples[k]) > 200),
+                             i * win)
+                found.append(wall(first))
+                last = t
         return found
 
 
@@ -386,14 +401,18 @@ def table():
         ours_v = fig("selvantora", key)
         for peer in PEERS:
             v = fig(peer, key)
-            cells.append("—" if v is None or math.isnan(v)
-                         else "%.1f (ours ÷ theirs %.2f)" % (v, ours_v / v if v else float("nan")))
+            if v is None or math.isnan(v):
+                cells.append("—")
+            elif v == 0:
+                cells.append("%.1f" % v)
+            else:
+                cells.append("%.1f (ours ÷ theirs %.2f)" % (v, ours_v / v))
         lines.append("| %s | %.1f | %s | %s |" % (label, ours_v if ours_v is not None else float("nan"),
                                                   " | ".join(cells), target or ""))
     busy = results.get("selvantora busy", {})
     lines.append("| CPU per minute, meditation and Random reminder running (ms) | %.1f |%s |  |"
                  % (median(busy.get("cpu_ms_per_min", [])), " — |" * len(PEERS)))
-    lines.append("| wake-ups per second, the same (ms) | %.1f |%s |  |"
+    lines.append("| wake-ups per second, the same | %.1f |%s |  |"
                  % (median(busy.get("wakeups_per_s", [])), " — |" * len(PEERS)))
     for label, key, unit in [("start bell lag (ms)", "start_bell_lag_ms", "50"),
                              ("end bell lag (ms)", "end_bell_lag_ms", "50"),
