@@ -52,7 +52,6 @@ class SdlPlayer {
     void CloseDevice();
 
     std::uint32_t device_ = 0;
-    std::chrono::steady_clock::time_point playingUntil_{};
     int frequency_ = 0;
     int channels_ = 0;
     bool subsystemUp_ = false;
