@@ -1,5 +1,12 @@
 #include "platform/files.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <random>
 #include <system_error>
 
 #include "platform/runtime.h"
@@ -65,13 +72,6 @@ std::vector<std::string> ListFiles(std::string_view pattern) {
 }  // namespace platform
 
 // Files held while they are read or written ------------------------------------------
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <random>
 
 namespace platform {
 

@@ -414,14 +414,15 @@ def table():
                  % (median(busy.get("cpu_ms_per_min", [])), " — |" * len(PEERS)))
     lines.append("| wake-ups per second, the same | %.1f |%s |  |"
                  % (median(busy.get("wakeups_per_s", [])), " — |" * len(PEERS)))
-    for label, key, unit in [("start bell lag (ms)", "start_bell_lag_ms", "50"),
-                             ("end bell lag (ms)", "end_bell_lag_ms", "50"),
-                             ("clock bell lag, tick included (ms)", "clock_bell_lag_ms", ""),
-                             ("sound start after a click (ms)", "sound_start_ms", ""),
-                             ("end strikes 1 to 2 (s)", "strike_gap1_s", "3.000 ± 0.020"),
-                             ("end strikes 2 to 3 (s)", "strike_gap2_s", "4.000 ± 0.020")]:
+    for label, key, unit, nominal in [
+            ("start bell lag (ms)", "start_bell_lag_ms", "50", 0),
+            ("end bell lag (ms)", "end_bell_lag_ms", "50", 0),
+            ("clock bell lag, tick included (ms)", "clock_bell_lag_ms", "", 0),
+            ("sound start after a click (ms)", "sound_start_ms", "", 0),
+            ("end strikes 1 to 2 (s)", "strike_gap1_s", "3.000 ± 0.020", 3),
+            ("end strikes 2 to 3 (s)", "strike_gap2_s", "4.000 ± 0.020", 4)]:
         v = ours.get(key, [])
-        worst = max(v, key=abs) if v else float("nan")
+        worst = max(v, key=lambda x: abs(x - nominal)) if v else float("nan")
         lines.append("| %s | median %.3f, worst %.3f |%s | %s |" %
                      (label, median(v), worst, " — |" * len(PEERS), unit))
     return "\n".join(lines)
@@ -462,6 +463,16 @@ def main():
         f.write(text)
     print(text)
 
+
+if sys.argv[1:] == ["--table"]:
+    # The table of the last run again, from its raw figures.
+    with open(os.path.join(TOP, "bench-results", "latest.json")) as f:
+        saved = json.load(f)
+    results = saved["results"]
+    print("Measured %s on %s (Xvfb, PulseAudio null sinks).\n\n%s" %
+          (saved["when"], saved["machine"], table()))
+    shutil.rmtree(work, ignore_errors=True)
+    sys.exit(0)
 
 try:
     main()
