@@ -106,7 +106,7 @@ DialogView::DialogView(platform::Dialog& dialog, QWidget* owner)
         setWindowModality(Qt::ApplicationModal);
     }
     if (dialog.Icon(true) != 0) {
-        setWindowIcon(AppIcon());
+        setWindowIcon(QApplication::windowIcon().isNull() ? AppIcon() : QApplication::windowIcon());
     }
 
     // The desktop's dialog font; the templates' own font does not exist here.

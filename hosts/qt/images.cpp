@@ -20,13 +20,12 @@ QImage ToImage(const res::Image& image) {
 }  // namespace
 
 QIcon AppIcon() {
-    static const QIcon icon = [] {
-        QIcon built;
-        for (int size : {16, 32, 48, 64}) {
-            built.addPixmap(QPixmap::fromImage(ToImage(res::RenderIcon(size))));
-        }
-        return built;
-    }();
+    // Built afresh rather than kept in a static: a pixmap must not outlive
+    // the application object, and statics are destroyed after it.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64}) {
+        icon.addPixmap(QPixmap::fromImage(ToImage(res::RenderIcon(size))));
+    }
     return icon;
 }
 

@@ -12,7 +12,6 @@
 #include <thread>
 
 #include "hosts/qt/dialog_view.h"
-#include "hosts/qt/images.h"
 #include "platform/dialog.h"
 #include "platform/files.h"
 #include "res/chime.h"
@@ -212,7 +211,7 @@ void QtHost::OpenDocument(const std::string& target) {
 void QtHost::DrawIcon(platform::Dialog& dialog, int x, int y) {
     if (DialogView* view = ViewOf(dialog)) {
         QPainter painter(view);
-        painter.drawPixmap(x, y, AppIcon().pixmap(32, 32));
+        painter.drawPixmap(x, y, view->windowIcon().pixmap(32, 32));
     }
 }
 
