@@ -49,8 +49,8 @@ bool CAddAlarmDlg::OnInitDialog() {
 
 void CAddAlarmDlg::UpdatePreview() {
     UpdateData(true);
-    const std::string day = DayCodeText(static_cast<DayCode>(std::max(m_cmbDay->Selection(), 0)));
-    const std::string dayText = m_cmbDay->Selection() < 0 ? std::string() : day;
+    // The position is the day code; with no selection the day text is empty.
+    const std::string dayText = DayCodeText(static_cast<DayCode>(m_cmbDay->Selection()));
     const int hour = m_cmbHour->Selection() + 1;
     const int minute = m_cmbMinute->Selection();
     const bool afterNoon = m_cmbAmPm->Selection() != 0;
