@@ -1,12 +1,5 @@
 #include "platform/files.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <random>
 #include <system_error>
 
 #include "platform/runtime.h"
@@ -40,7 +33,8 @@ const fs::path& CurrentDirectory() {
 }
 
 fs::path ResolvePath(std::string_view name) {
-    fs::path path{std::string(name)};
+    // From UTF-8 whatever the system's own encoding of names.
+    const fs::path path{std::u8string(name.begin(), name.end())};
     return path.is_absolute() ? path : CurrentDirectory() / path;
 }
 
@@ -52,6 +46,11 @@ bool EntryExists(std::string_view name) {
     return fs::exists(ResolvePath(name), error);
 }
 
+std::string NameOf(const fs::path& path) {
+    const std::u8string name = path.u8string();
+    return std::string(name.begin(), name.end());
+}
+
 std::vector<std::string> ListFiles(std::string_view pattern) {
     std::vector<std::string> names;
     std::error_code error;
@@ -61,117 +60,12 @@ std::vector<std::string> ListFiles(std::string_view pattern) {
         if (!it->is_regular_file(statError)) {
             continue;
         }
-        std::string name = it->path().filename().string();
+        std::string name = NameOf(it->path().filename());
         if (MatchesPatternNoCase(name, pattern)) {
             names.push_back(std::move(name));
         }
     }
     return names;
-}
-
-}  // namespace platform
-
-// Files held while they are read or written ------------------------------------------
-
-namespace platform {
-
-namespace {
-
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Another program holding the file (an advisory lock) keeps us out, as an
-// open without sharing would; never waits.
-bool HeldElsewhere(const fs::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0;
-    ::close(fd);
-    return held;
-}
-
-}  // namespace
-
-bool LockedFile::OpenForReading(std::string_view name) {
-    const fs::path path = ResolvePath(name);
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) {
-        return false;
-    }
-    struct stat info {};
-    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd_, &info) != 0 ||
-        !S_ISREG(info.st_mode)) {
-        ::close(fd_);
-        fd_ = -1;
-        return false;
-    }
-    size_ = static_cast<std::uint64_t>(info.st_size);
-    stream_.open(path, std::ios::binary);
-    return stream_.is_open();
-}
-
-LockedFile::~LockedFile() {
-    stream_.close();
-    if (fd_ >= 0) {
-        ::close(fd_);  // lets the lock go
-    }
-}
-
-bool ReplaceFileContents(std::string_view name, const std::string& bytes) {
-    fs::path target = ResolvePath(name);
-    std::error_code error;
-    // A settings file kept elsewhere through a link stays a link.
-    if (fs::is_symlink(target, error)) {
-        const fs::path real = fs::canonical(target, error);
-        if (!error) {
-            target = real;
-        }
-    }
-    if (HeldElsewhere(target)) {
-        return false;
-    }
-    std::random_device random;
-    std::string tempName = ".";
-    tempName += target.filename().string();
-    tempName += '.';
-    tempName += std::to_string(random());
-    tempName += ".new";
-    const fs::path temp = target.parent_path() / tempName;
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0) {
-        ::fchmod(fd, old.st_mode & 07777);  // keep the old file's permissions
-    }
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temp.c_str(), target.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    // Make the move itself survive a power cut.
-    const int dir = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
 }
 
 }  // namespace platform

@@ -17,7 +17,9 @@ void SetCurrentDirectory(const std::filesystem::path& directory);
 const std::filesystem::path& CurrentDirectory();
 
 // A name taken relative to the current directory (absolute names stay).
+// Names are UTF-8 on every system.
 std::filesystem::path ResolvePath(std::string_view name);
+std::string NameOf(const std::filesystem::path& path);  // the UTF-8 form
 
 // True when the file system has an entry of that name, file or directory.
 // A name holding '?' or '*' never exists.
@@ -43,7 +45,7 @@ class LockedFile {
     ~LockedFile();
 
   private:
-    int fd_ = -1;
+    std::intptr_t handle_ = -1;  // descriptor or handle that holds the file
     std::uint64_t size_ = 0;
     std::ifstream stream_;
 };
