@@ -2,7 +2,9 @@
 // a user's tools would see them: waits for a window, lists its controls, and
 // reports clicks and list choices to it as its controls would.
 //   probe wait TITLE SECONDS | gone TITLE SECONDS | list TITLE
-//   probe click TITLE ID | select TITLE ID INDEX | text TITLE ID
+//   probe click TITLE ID | select TITLE ID ENTRY | text TITLE ID
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -28,9 +30,12 @@ std::string Utf8(const std::wstring& text) {
     return out;
 }
 
+// Asks the window itself: another process's control keeps its text there.
 std::string Text(HWND window) {
     wchar_t buffer[512] = {};
-    ::GetWindowTextW(window, buffer, 512);
+    DWORD_PTR got = 0;
+    ::SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer),
+                          SMTO_ABORTIFHUNG, 2000, &got);
     return Utf8(buffer);
 }
 
@@ -70,6 +75,7 @@ int List(HWND dialog) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);  // lines end in \n alone, for the scripts
     if (argc < 3) {
         std::fprintf(stderr, "usage: probe wait|gone|list|click|select|text TITLE ...\n");
         return 2;
@@ -102,7 +108,14 @@ int main(int argc, char** argv) {
     }
     if (command == "select" && argc > 4) {
         // The user picks an entry: the list shows it, then tells its dialog.
-        ::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(std::atoi(argv[4])), 0);
+        const std::wstring entry = Wide(argv[4]);
+        const LRESULT index = ::SendMessageW(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                             reinterpret_cast<LPARAM>(entry.c_str()));
+        if (index == CB_ERR) {
+            std::fprintf(stderr, "no entry \"%s\" in %d\n", argv[4], id);
+            return 1;
+        }
+        ::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(control));
         return 0;
