@@ -282,7 +282,7 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_ENDSESSION:
             if (wParam) {
-                host_.RequestQuit();  // the process ends once this returns
+                host_.EndSession();  // the process may end once this returns
             }
             return TRUE;
         default:

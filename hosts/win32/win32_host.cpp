@@ -223,6 +223,18 @@ void Win32Host::RequestQuit() {
     }
 }
 
+void Win32Host::EndSession() {
+    RequestQuit();
+    const std::vector<DialogWindow*> open = open_;
+    for (auto it = open.rbegin(); it != open.rend(); ++it) {
+        if ((*it)->Model().HasEnded()) {
+            (*it)
+                ->Model()
+                .Destroy();  // what closing does, now; its loop's return does nothing more
+        }
+    }
+}
+
 int Win32Host::MessageBox(const platform::MessageBoxRequest& request) {
     UINT type = MB_OK;
     switch (request.icon) {

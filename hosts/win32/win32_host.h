@@ -27,6 +27,10 @@ class Win32Host : public platform::Host {
     // Ends every open dialog as its close box would, innermost first: for the
     // end of the session, so the settings are saved on the way out.
     void RequestQuit();
+    // The session is ending and the process with it: closes every dialog as
+    // RequestQuit does and finishes closing them at once, settings saved,
+    // without waiting for their loops to return.
+    void EndSession();
 
     std::int64_t Time() override;
     platform::LocalTime ToLocal(std::int64_t time) override;
