@@ -2,7 +2,7 @@
 // a user's tools would see them: waits for a window, lists its controls, and
 // reports clicks and list choices to it as its controls would.
 //   probe wait TITLE SECONDS | gone TITLE SECONDS | list TITLE
-//   probe click TITLE ID | select TITLE ID ENTRY | text TITLE ID
+//   probe click TITLE ID | select TITLE ID ENTRY | type TITLE ID TEXT | text TITLE ID
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -77,7 +77,7 @@ int List(HWND dialog) {
 int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);  // lines end in \n alone, for the scripts
     if (argc < 3) {
-        std::fprintf(stderr, "usage: probe wait|gone|list|click|select|text TITLE ...\n");
+        std::fprintf(stderr, "usage: probe wait|gone|list|click|select|type|text TITLE ...\n");
         return 2;
     }
     const std::string command = argv[1];
@@ -118,6 +118,14 @@ int main(int argc, char** argv) {
         ::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(control));
+        return 0;
+    }
+    if (command == "type" && argc > 4) {
+        // Typed text: the field takes it and tells its dialog.
+        const std::wstring text = Wide(argv[4]);
+        DWORD_PTR result = 0;
+        ::SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                              SMTO_ABORTIFHUNG, 2000, &result);
         return 0;
     }
     if (command == "text") {
