@@ -6,10 +6,13 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// windows.h first
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -74,8 +77,20 @@ int List(HWND dialog) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
     _setmode(_fileno(stdout), _O_BINARY);  // lines end in \n alone, for the scripts
+    // The arguments as UTF-8 whatever the code page, for names beyond ASCII.
+    int argc = 0;
+    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+    std::vector<std::string> args;
+    for (int i = 0; i < argc; ++i) {
+        args.push_back(Utf8(wide[i]));
+    }
+    std::vector<char*> pointers;
+    for (std::string& arg : args) {
+        pointers.push_back(arg.data());
+    }
+    char** argv = pointers.data();
     if (argc < 3) {
         std::fprintf(stderr, "usage: probe wait|gone|list|click|select|type|text TITLE ...\n");
         return 2;
