@@ -221,6 +221,7 @@ void DialogWindow::Mirror(const platform::Control& control) {
         case ControlKind::ComboBox: {
             const auto& model = static_cast<const platform::ComboBoxModel&>(control);
             std::vector<std::string>& shown = shownEntries_[item];
+            bool changed = false;
             if (shown != model.Entries()) {
                 ::SendMessageW(item, CB_RESETCONTENT, 0, 0);
                 // At the model's positions: inserting never sorts.
@@ -229,8 +230,12 @@ void DialogWindow::Mirror(const platform::Control& control) {
                                    reinterpret_cast<LPARAM>(Wide(model.Entries()[i]).c_str()));
                 }
                 shown = model.Entries();
+                changed = true;
             }
-            ::SendMessageW(item, CB_SETCURSEL, static_cast<WPARAM>(model.Selection()), 0);
+            // Only a new selection: setting one replaces what is typed in the field.
+            if (changed || ::SendMessageW(item, CB_GETCURSEL, 0, 0) != model.Selection()) {
+                ::SendMessageW(item, CB_SETCURSEL, static_cast<WPARAM>(model.Selection()), 0);
+            }
             if ((control.Layout().style & platform::kEditable) && model.Selection() < 0) {
                 SetTextIfChanged(item, control.Text());
             }
