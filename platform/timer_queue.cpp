@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/dialog.h"
+
 namespace platform {
 
 namespace {
@@ -61,6 +63,37 @@ std::optional<TimerQueue::Due> TimerQueue::TakeDue(std::int64_t now) {
         earliest->due = now + earliest->period;
     }
     return Due{earliest->owner, earliest->id};
+}
+
+WakeUpTimers::WakeUpTimers(Clock clock, WakeUp wakeUp)
+    : clock_(std::move(clock)), wakeUp_(std::move(wakeUp)) {}
+
+void WakeUpTimers::Set(Dialog& owner, unsigned id, std::uint32_t periodMs) {
+    queue_.Set(owner, id, periodMs, clock_());
+    Reschedule();
+}
+
+void WakeUpTimers::Kill(Dialog& owner, unsigned id) {
+    queue_.Kill(owner, id);
+    Reschedule();
+}
+
+void WakeUpTimers::KillAll(Dialog& owner) {
+    queue_.KillAll(owner);
+    Reschedule();
+}
+
+void WakeUpTimers::Reschedule() {
+    const std::optional<std::int64_t> next = queue_.NextDue();
+    wakeUp_(next ? std::optional(std::max<std::int64_t>(*next - clock_(), 0)) : std::nullopt);
+}
+
+void WakeUpTimers::DeliverDue() {
+    const std::optional<TimerQueue::Due> due = queue_.TakeDue(clock_());
+    Reschedule();  // before the handler, which may run a nested loop
+    if (due) {
+        due->owner->DispatchTimer(due->id);
+    }
 }
 
 }  // namespace platform

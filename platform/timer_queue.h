@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -43,6 +44,31 @@ class TimerQueue {
     };
     std::vector<Timer> timers_;
     std::uint64_t nextOrder_ = 0;
+};
+
+// The window timers of a host that has one system timer to wake it: keeps
+// the queue, and asks for the wake-up when the earliest timer falls due.
+class WakeUpTimers {
+  public:
+    using Clock = std::function<std::int64_t()>;  // milliseconds, never going back
+    // Milliseconds from now, at least 0; none when no timer is armed.
+    using WakeUp = std::function<void(std::optional<std::int64_t> inMs)>;
+
+    WakeUpTimers(Clock clock, WakeUp wakeUp);
+
+    void Set(Dialog& owner, unsigned id, std::uint32_t periodMs);
+    void Kill(Dialog& owner, unsigned id);
+    void KillAll(Dialog& owner);
+    // On a wake-up: notifies one due timer's dialog, so input waiting in the
+    // queue goes before the next.
+    void DeliverDue();
+
+  private:
+    void Reschedule();
+
+    Clock clock_;
+    WakeUp wakeUp_;
+    TimerQueue queue_;
 };
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "hosts/sim/sim_host.h"
+#include "platform/timer_queue.h"
 
 namespace {
 
@@ -145,6 +146,38 @@ TEST(WindowTimers, EndWithTheirWindow) {
     EXPECT_FALSE(probe.IsOpen());
     EXPECT_FALSE(host.TimerArmed(probe, 3));
     EXPECT_EQ(probe.Result(), platform::kIdCancel);
+}
+
+// The desktop hosts' one system timer standing for all of a dialog's timers.
+TEST(WakeUpTimers, AskForTheEarliestAndDeliverOneTimerPerWakeUp) {
+    sim::SimHost host;
+    Probe probe(host);
+    host.Open(probe);
+    std::int64_t now = 0;
+    std::vector<std::optional<std::int64_t>> asked;
+    platform::WakeUpTimers timers([&] { return now; },
+                                  [&](std::optional<std::int64_t> inMs) { asked.push_back(inMs); });
+    timers.Set(probe, 1, 1000);
+    timers.Set(probe, 2, 400);
+    EXPECT_EQ(asked.back(), 400);
+
+    now = 1100;  // both due: the earlier first, and a wake-up at once for the other
+    timers.DeliverDue();
+    ASSERT_EQ(probe.hits.size(), 1u);
+    EXPECT_EQ(probe.hits[0].id, 2u);
+    EXPECT_EQ(asked.back(), 0);
+    timers.DeliverDue();
+    ASSERT_EQ(probe.hits.size(), 2u);
+    EXPECT_EQ(probe.hits[1].id, 1u);
+    EXPECT_EQ(asked.back(), 400);  // timer 2 again a period from now; missed ones collapsed
+
+    now = 1150;  // woken early: nothing yet
+    timers.DeliverDue();
+    EXPECT_EQ(probe.hits.size(), 2u);
+    EXPECT_EQ(asked.back(), 350);
+
+    timers.KillAll(probe);
+    EXPECT_EQ(asked.back(), std::nullopt);
 }
 
 TEST(SimulatedClock, BreaksTimeDownLikeTheLocalClock) {

@@ -18,12 +18,20 @@
 
 namespace qthost {
 
-QtHost::QtHost() {
+QtHost::QtHost()
+    : timers_([this] { return clock_.elapsed(); },
+              [this](std::optional<std::int64_t> inMs) {
+                  if (inMs) {
+                      wakeUp_.start(static_cast<int>(std::min<std::int64_t>(*inMs, INT_MAX)));
+                  } else {
+                      wakeUp_.stop();
+                  }
+              }) {
     clock_.start();
     wakeUp_.setSingleShot(true);
     // Bells are due on the dot; a coarse timer would let them drift.
     wakeUp_.setTimerType(Qt::PreciseTimer);
-    connect(&wakeUp_, &QTimer::timeout, this, &QtHost::DeliverDue);
+    connect(&wakeUp_, &QTimer::timeout, this, [this] { timers_.DeliverDue(); });
     audioIdle_.setSingleShot(true);
     // The chime is decoded once the window is up, so its first bell is prompt.
     QTimer::singleShot(1000, this, [this] {
@@ -63,37 +71,15 @@ platform::LocalTime QtHost::ToLocal(std::int64_t time) {
 // --- Window timers ---------------------------------------------------------------
 
 void QtHost::SetTimer(platform::Dialog& owner, unsigned id, std::uint32_t periodMs) {
-    timers_.Set(owner, id, periodMs, NowMs());
-    Reschedule();
+    timers_.Set(owner, id, periodMs);
 }
 
 void QtHost::KillTimer(platform::Dialog& owner, unsigned id) {
     timers_.Kill(owner, id);
-    Reschedule();
 }
 
 void QtHost::KillAllTimers(platform::Dialog& owner) {
     timers_.KillAll(owner);
-    Reschedule();
-}
-
-void QtHost::Reschedule() {
-    const std::optional<std::int64_t> next = timers_.NextDue();
-    if (!next) {
-        wakeUp_.stop();
-        return;
-    }
-    const std::int64_t wait = std::clamp<std::int64_t>(*next - NowMs(), 0, INT_MAX);
-    wakeUp_.start(static_cast<int>(wait));
-}
-
-void QtHost::DeliverDue() {
-    // One timer per wake-up, so input waiting in the queue goes first.
-    const std::optional<platform::TimerQueue::Due> due = timers_.TakeDue(NowMs());
-    Reschedule();  // before the handler, which may run a nested loop
-    if (due) {
-        due->owner->DispatchTimer(due->id);
-    }
 }
 
 void QtHost::Sleep(std::uint32_t ms) {

@@ -53,9 +53,6 @@ class QtHost : public QObject, public platform::Host {
         DialogView* view;
         QEventLoop* loop;
     };
-    std::int64_t NowMs() const { return clock_.elapsed(); }
-    void Reschedule();
-    void DeliverDue();
 
     void ReleaseAudioWhenDone();
 
@@ -63,7 +60,7 @@ class QtHost : public QObject, public platform::Host {
     audio::SdlPlayer player_;
     QTimer audioIdle_;
     QTimer wakeUp_;
-    platform::TimerQueue timers_;
+    platform::WakeUpTimers timers_;
     std::vector<Open> open_;
 };
 

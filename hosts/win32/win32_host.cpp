@@ -47,7 +47,22 @@ constexpr UINT_PTR kWakeUp = 1;
 constexpr const wchar_t* kPumpClass = L"SelvantoraTimers";
 }  // namespace
 
-Win32Host::Win32Host(HINSTANCE instance) : instance_(instance) {
+Win32Host::Win32Host(HINSTANCE instance)
+    : instance_(instance),
+      timers_([this] { return NowMs(); },
+              [this](std::optional<std::int64_t> inMs) {
+                  // One system timer wakes us for the earliest of ours. Its
+                  // message comes only when no input is waiting, so the
+                  // user's actions go first.
+                  if (inMs) {
+                      ::SetTimer(pump_, kWakeUp,
+                                 static_cast<UINT>(std::clamp<std::int64_t>(
+                                     *inMs, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM)),
+                                 nullptr);
+                  } else {
+                      ::KillTimer(pump_, kWakeUp);
+                  }
+              }) {
     ::QueryPerformanceFrequency(&frequency_);
     WNDCLASSEXW pumpClass{};
     pumpClass.cbSize = sizeof pumpClass;
@@ -105,46 +120,21 @@ std::int64_t Win32Host::NowMs() const {
 }
 
 void Win32Host::SetTimer(platform::Dialog& owner, unsigned id, std::uint32_t periodMs) {
-    timers_.Set(owner, id, periodMs, NowMs());
-    Reschedule();
+    timers_.Set(owner, id, periodMs);
 }
 
 void Win32Host::KillTimer(platform::Dialog& owner, unsigned id) {
     timers_.Kill(owner, id);
-    Reschedule();
 }
 
 void Win32Host::KillAllTimers(platform::Dialog& owner) {
     timers_.KillAll(owner);
-    Reschedule();
-}
-
-void Win32Host::Reschedule() {
-    const std::optional<std::int64_t> next = timers_.NextDue();
-    if (!next) {
-        ::KillTimer(pump_, kWakeUp);
-        return;
-    }
-    // One system timer wakes us for the earliest of ours. Its message comes
-    // only when no input is waiting, so the user's actions go first.
-    const std::int64_t wait =
-        std::clamp<std::int64_t>(*next - NowMs(), USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
-    ::SetTimer(pump_, kWakeUp, static_cast<UINT>(wait), nullptr);
-}
-
-void Win32Host::DeliverDue() {
-    // One timer per wake-up, so input waiting in the queue goes first.
-    const std::optional<platform::TimerQueue::Due> due = timers_.TakeDue(NowMs());
-    Reschedule();  // before the handler, which may run a nested loop
-    if (due) {
-        due->owner->DispatchTimer(due->id);
-    }
 }
 
 LRESULT CALLBACK Win32Host::PumpProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_TIMER && wParam == kWakeUp) {
         if (auto* self = reinterpret_cast<Win32Host*>(::GetWindowLongPtrW(window, GWLP_USERDATA))) {
-            self->DeliverDue();
+            self->timers_.DeliverDue();
         }
         return 0;
     }

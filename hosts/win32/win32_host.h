@@ -49,14 +49,12 @@ class Win32Host : public platform::Host {
   private:
     static LRESULT CALLBACK PumpProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     std::int64_t NowMs() const;
-    void Reschedule();
-    void DeliverDue();
     DialogWindow* WindowOf(const platform::Dialog& dialog) const;
 
     HINSTANCE instance_;
     HWND pump_ = nullptr;  // a message-only window that receives the wake-ups
     LARGE_INTEGER frequency_{};
-    platform::TimerQueue timers_;
+    platform::WakeUpTimers timers_;
     std::vector<DialogWindow*> open_;
 };
 
