@@ -215,12 +215,13 @@ void Win32Host::RequestQuit() {
 
 void Win32Host::EndSession() {
     RequestQuit();
+    // What closing does, now: the loops' return does nothing more, if it
+    // comes at all.
     const std::vector<DialogWindow*> open = open_;
     for (auto it = open.rbegin(); it != open.rend(); ++it) {
-        if ((*it)->Model().HasEnded()) {
-            (*it)
-                ->Model()
-                .Destroy();  // what closing does, now; its loop's return does nothing more
+        platform::Dialog& dialog = (*it)->Model();
+        if (dialog.HasEnded()) {
+            dialog.Destroy();
         }
     }
 }
