@@ -2,7 +2,8 @@
 // a user's tools would see them: waits for a window, lists its controls, and
 // reports clicks and list choices to it as its controls would.
 //   probe wait TITLE SECONDS | gone TITLE SECONDS | list TITLE
-//   probe click TITLE ID | select TITLE ID ENTRY | type TITLE ID TEXT | text TITLE ID
+//   probe click TITLE ID | select TITLE ID ENTRY | type TITLE ID TEXT | text TITLE ID | checked
+//   TITLE ID
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -92,7 +93,8 @@ int main() {
     }
     char** argv = pointers.data();
     if (argc < 3) {
-        std::fprintf(stderr, "usage: probe wait|gone|list|click|select|type|text TITLE ...\n");
+        std::fprintf(stderr,
+                     "usage: probe wait|gone|list|click|select|type|text|checked TITLE ...\n");
         return 2;
     }
     const std::string command = argv[1];
@@ -141,6 +143,10 @@ int main() {
         DWORD_PTR result = 0;
         ::SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
                               SMTO_ABORTIFHUNG, 2000, &result);
+        return 0;
+    }
+    if (command == "checked") {
+        std::printf("%d\n", static_cast<int>(::SendMessageW(control, BM_GETCHECK, 0, 0)));
         return 0;
     }
     if (command == "text") {
